@@ -49,7 +49,8 @@ void ConvertPolishLetters(PlCharset target, std::span<std::uint8_t> text) {
 }
 
 void ConvertPolishLetters(PlCharset target, std::string& text) {
-    ConvertPolishLetters(target, std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
+    ConvertPolishLetters(target,
+                         std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string ConvertCopy(std::string_view text) {

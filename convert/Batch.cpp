@@ -19,8 +19,9 @@ namespace {
 fs::path::string_type FolderText(const fs::path& folder) {
     fs::path::string_type text = folder.native();
     const std::size_t rootLength = folder.root_path().native().size();
-    while (text.size() > rootLength && fs::path::string_type(1, text.back()) ==
-                                           fs::path::string_type(1, fs::path::preferred_separator)) {
+    while (text.size() > rootLength &&
+           fs::path::string_type(1, text.back()) ==
+               fs::path::string_type(1, fs::path::preferred_separator)) {
         text.pop_back();
     }
 #ifdef _WIN32
@@ -33,7 +34,8 @@ fs::path::string_type FolderText(const fs::path& folder) {
 
 // A copy onto the source itself: the same folder text, or the same file under another form.
 bool CopyOntoItself(const fs::path& source, const fs::path& sourceDir, const fs::path& destDir) {
-    return FolderText(sourceDir) == FolderText(destDir) || SameFile(source, destDir / source.filename());
+    return FolderText(sourceDir) == FolderText(destDir) ||
+           SameFile(source, destDir / source.filename());
 }
 
 bool ConfirmOverwrite(const fs::path& destination, UserDialog& dialog) {
@@ -82,8 +84,10 @@ FileReport ConvertOneFile(const fs::path& name, const fs::path& sourceDir, const
         const std::string text =
             "Nie wydaje mi się, żeby to był właściwy typ pliku.\r"
             "Czy na pewno chcesz dokonac konwersji za pomocą wybranego narzędzia\r"
-            "na pliku " + DisplayPath(name) + "?";
-        if (dialog.Ask(text, "Błąd", DialogIcon::Warning, DialogButtons::YesNo) != DialogAnswer::Yes) {
+            "na pliku " +
+            DisplayPath(name) + "?";
+        if (dialog.Ask(text, "Błąd", DialogIcon::Warning, DialogButtons::YesNo) !=
+            DialogAnswer::Yes) {
             return report;
         }
     }

@@ -41,10 +41,9 @@ std::vector<FileReport> RunBatch(const BatchRequest& request, UserDialog& dialog
                                  ConvertText& convert);
 
 // The step for one file after RunBatch's questions: the size check, then the operation.
-FileReport ConvertOneFile(const std::filesystem::path& name,
-                          const std::filesystem::path& sourceDir,
-                          const std::filesystem::path& destDir, TTypDokumentu type,
-                          Edition edition, UserDialog& dialog, ConvertText& convert);
+FileReport ConvertOneFile(const std::filesystem::path& name, const std::filesystem::path& sourceDir,
+                          const std::filesystem::path& destDir, TTypDokumentu type, Edition edition,
+                          UserDialog& dialog, ConvertText& convert);
 
 // The standard edition's size check: a whole number of records of the type. Always true in the
 // export edition, and for types without a record size.

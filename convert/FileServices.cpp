@@ -41,14 +41,17 @@ fs::path TemporaryBeside(const fs::path& destination, int attempt) {
 
 }  // namespace
 
-void InjectFileFault(FileStep step, int nth) { gFaults[static_cast<std::size_t>(step)] = nth; }
+void InjectFileFault(FileStep step, int nth) {
+    gFaults[static_cast<std::size_t>(step)] = nth;
+}
 
-void ClearFileFaults() { gFaults.fill(0); }
+void ClearFileFaults() {
+    gFaults.fill(0);
+}
 
 InputFile::InputFile(const fs::path& path) : path_(path) {
     std::error_code error;
-    if (Faulted(FileStep::OpenRead, error) ||
-        (error = platform::OpenForReading(path, file_))) {
+    if (Faulted(FileStep::OpenRead, error) || (error = platform::OpenForReading(path, file_))) {
         file_ = platform::kNoFile;
         Fail("Cannot open file", path, error);
     }
@@ -102,8 +105,7 @@ OutputFile::OutputFile(const fs::path& destination) : destination_(destination) 
     std::error_code error;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary_ = TemporaryBeside(destination, attempt);
-        if (Faulted(FileStep::Create, error) ||
-            !(error = platform::CreateNew(temporary_, file_)) ||
+        if (Faulted(FileStep::Create, error) || !(error = platform::CreateNew(temporary_, file_)) ||
             error != std::errc::file_exists) {
             break;
         }
@@ -115,7 +117,9 @@ OutputFile::OutputFile(const fs::path& destination) : destination_(destination) 
     }
 }
 
-OutputFile::~OutputFile() { Discard(); }
+OutputFile::~OutputFile() {
+    Discard();
+}
 
 void OutputFile::Discard() noexcept {
     if (file_ != platform::kNoFile) {
@@ -138,7 +142,8 @@ void OutputFile::Write(std::span<const std::uint8_t> bytes) {
             Fail("Cannot write file", destination_, error);
         }
         if (put == 0) {
-            Fail("Cannot write file", destination_, std::make_error_code(std::errc::no_space_on_device));
+            Fail("Cannot write file", destination_,
+                 std::make_error_code(std::errc::no_space_on_device));
         }
         bytes = bytes.subspan(put);
     }
@@ -192,8 +197,8 @@ void RemoveFile(const fs::path& path) {
 void MoveFile(const fs::path& from, const fs::path& to) {
     std::error_code error;
     if (Faulted(FileStep::Rename, error) || (error = platform::RenameReplacing(from, to))) {
-        throw FileError("Cannot rename file " + DisplayPath(from) + " to " + DisplayPath(to) + ": " +
-                            error.message(),
+        throw FileError("Cannot rename file " + DisplayPath(from) + " to " + DisplayPath(to) +
+                            ": " + error.message(),
                         error);
     }
 }

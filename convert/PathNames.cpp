@@ -19,15 +19,15 @@ char32_t UpperCaseLetter(char32_t c) {
     if (c == 0xFF) {
         return 0x178;
     }
+    if (c == 0x131) {  // dotless ı, whose pair is the dotted İ
+        return U'I';
+    }
     // Latin Extended-A pairs capital and small letter; which of the two is even changes twice.
     if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
         return (c & 1) ? c - 1 : c;
     }
     if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
         return (c & 1) ? c : c - 1;
-    }
-    if (c == 0x131) {  // dotless ı
-        return U'I';
     }
     if (c == 0x17F) {  // long ſ
         return U'S';

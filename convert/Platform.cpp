@@ -23,7 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::error_code LastErrno() { return {errno, std::generic_category()}; }
+std::error_code LastErrno() {
+    return {errno, std::generic_category()};
+}
 
 // One read or write of the C runtime takes at most this much on Windows (an unsigned int).
 constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
@@ -82,12 +84,15 @@ std::error_code FlushToDisk(NativeFile file) {
     return _commit(file) == 0 ? std::error_code{} : LastErrno();
 }
 
-std::error_code Close(NativeFile file) { return _close(file) == 0 ? std::error_code{} : LastErrno(); }
+std::error_code Close(NativeFile file) {
+    return _close(file) == 0 ? std::error_code{} : LastErrno();
+}
 
 std::error_code RenameReplacing(const fs::path& from, const fs::path& to) {
     // Unlike a POSIX rename, MoveFile does not replace on its own; write-through makes the new
     // name reach the disk before the call returns.
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return {static_cast<int>(GetLastError()), std::system_category()};
     }
     return {};
@@ -95,7 +100,9 @@ std::error_code RenameReplacing(const fs::path& from, const fs::path& to) {
 
 void FlushFolder(const fs::path&) {}
 
-fs::path UpperCasedPath(const fs::path& path) { return UpperCaseName(path); }
+fs::path UpperCasedPath(const fs::path& path) {
+    return UpperCaseName(path);
+}
 
 #else
 
@@ -150,7 +157,9 @@ std::error_code FlushToDisk(NativeFile file) {
     return ::fsync(file) == 0 ? std::error_code{} : LastErrno();
 }
 
-std::error_code Close(NativeFile file) { return ::close(file) == 0 ? std::error_code{} : LastErrno(); }
+std::error_code Close(NativeFile file) {
+    return ::close(file) == 0 ? std::error_code{} : LastErrno();
+}
 
 std::error_code RenameReplacing(const fs::path& from, const fs::path& to) {
     std::error_code error;
@@ -161,7 +170,8 @@ std::error_code RenameReplacing(const fs::path& from, const fs::path& to) {
 void FlushFolder(const fs::path& folder) {
     // Best effort: some file systems refuse to open or sync a folder, and the data itself is
     // already on the disk.
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

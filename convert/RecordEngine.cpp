@@ -38,7 +38,8 @@ bool ConfirmBackupReplace(const fs::path& backupPath, UserDialog& dialog) {
     if (!FileExists(backupPath)) {
         return true;
     }
-    const std::string text = "Wykryto isttnienie kopii zapasowej pliku\r" + DisplayPath(backupPath) +
+    const std::string text = "Wykryto isttnienie kopii zapasowej pliku\r" +
+                             DisplayPath(backupPath) +
                              "\rOznacza to, że konwersja była już dokonana na tym pliku."
                              "\rCzy jesteś pewny, że chcesz usunąć istniejącą kopię pliku"
                              "\ri dokonać powtórnej konwersji?";

@@ -33,8 +33,7 @@ std::filesystem::path EngineDestination(const std::filesystem::path& name,
 // whole-text conversion. Returns nothing when the user declines to replace an older backup.
 std::optional<PreparedFiles> PrepareFiles(const std::filesystem::path& name,
                                           const std::filesystem::path& sourceDir,
-                                          const std::filesystem::path& destDir,
-                                          UserDialog& dialog);
+                                          const std::filesystem::path& destDir, UserDialog& dialog);
 
 // Asks before an older backup is replaced, and deletes it on Yes. False on No.
 bool ConfirmBackupReplace(const std::filesystem::path& backupPath, UserDialog& dialog);

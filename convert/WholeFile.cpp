@@ -17,7 +17,8 @@ constexpr std::uint8_t kLF = 0x0A;
 
 }  // namespace
 
-void CopyWithoutConversion(const fs::path& name, const fs::path& sourceDir, const fs::path& destDir) {
+void CopyWithoutConversion(const fs::path& name, const fs::path& sourceDir,
+                           const fs::path& destDir) {
     InputFile input(sourceDir / name);
     OutputFile output(destDir / name);
     std::vector<std::uint8_t> block(kBlockBytes);

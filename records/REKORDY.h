@@ -145,4 +145,22 @@ constexpr std::array<FieldSpec, N> FieldsOf(const std::array<EditionField, N>& r
     return fields;
 }
 
+// A row of a group table for a type whose two editions differ: where element 0 starts and how
+// far apart the elements lie, in each edition; the number of elements is the same in both.
+struct EditionGroup {
+    std::uint16_t firstStandard;
+    std::uint16_t firstExport;
+    std::uint16_t count;
+    std::uint16_t strideStandard;
+    std::uint16_t strideExport;
+};
+
+// The group of one edition out of a two-edition row, with that edition's element fields.
+constexpr GroupSpec GroupOf(const EditionGroup& row, Edition edition,
+                            std::span<const FieldSpec> fields) {
+    return edition == Edition::Standard
+               ? GroupSpec{row.firstStandard, row.count, row.strideStandard, fields}
+               : GroupSpec{row.firstExport, row.count, row.strideExport, fields};
+}
+
 }  // namespace konwpl
