@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+constexpr std::size_t kCopyBlockBytes = std::size_t{1} << 20;
 constexpr std::uint8_t kCR = 0x0D;
 constexpr std::uint8_t kLF = 0x0A;
 
@@ -21,7 +21,7 @@ void CopyWithoutConversion(const fs::path& name, const fs::path& sourceDir,
                            const fs::path& destDir) {
     InputFile input(sourceDir / name);
     OutputFile output(destDir / name);
-    std::vector<std::uint8_t> block(kBlockBytes);
+    std::vector<std::uint8_t> block(kCopyBlockBytes);
     while (const std::size_t got = input.Read(block)) {
         output.Write(std::span(block.data(), got));
     }
@@ -41,8 +41,8 @@ std::optional<std::uint64_t> ConvertWholeText(const fs::path& name, const fs::pa
 
     // Every break becomes CR LF: a CR writes the pair at once, and a LF right after a CR belongs
     // to it. Only that one fact has to outlive a block.
-    std::vector<std::uint8_t> in(kBlockBytes);
-    std::vector<std::uint8_t> out(2 * kBlockBytes + 2);
+    std::vector<std::uint8_t> in(kTextBlockBytes);
+    std::vector<std::uint8_t> out(2 * kTextBlockBytes);
     bool afterCR = false;
     std::uint8_t last = kLF;  // an empty file needs no final break
     std::uint64_t written = 0;

@@ -10,6 +10,9 @@
 
 namespace konwpl {
 
+// The whole-text conversion reads its file in blocks of this size.
+inline constexpr std::size_t kTextBlockBytes = std::size_t{1} << 20;
+
 // Copies the file `name` from `sourceDir` into `destDir` byte for byte, replacing a file there.
 // A copy that fails is raised as FileError; a copy onto the source itself is refused earlier,
 // by the batch driver.
