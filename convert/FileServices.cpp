@@ -169,8 +169,12 @@ void OutputFile::Commit(const std::optional<fs::path>& backup) {
     }
     if (Faulted(FileStep::Rename, error) ||
         (error = platform::RenameReplacing(temporary_, destination_))) {
-        if (backup) {
-            platform::RenameReplacing(*backup, destination_);
+        if (backup && platform::RenameReplacing(*backup, destination_)) {
+            // Both renames failed: say where the unconverted file is, so nothing is lost.
+            throw FileError("Cannot write file " + DisplayPath(destination_) + ": " +
+                                error.message() + "; the unconverted file is kept as " +
+                                DisplayPath(*backup),
+                            error);
         }
         Fail("Cannot write file", destination_, error);
     }

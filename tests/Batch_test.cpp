@@ -66,9 +66,15 @@ TEST_F(BatchTest, ACopyOntoItsOwnFolderIsRefusedForEachFile) {
     WriteBytes(source / "A.REK", {1});
     WriteBytes(source / "B.REK", {2});
     fs::create_directory(temp / "inny");
-    // The folder's own text, with a final separator, and through .. (a different text for the
-    // same folder).
-    for (const fs::path& to : {source, fs::path(source) += "/", temp / "inny" / ".." / "zrodlo"}) {
+    // The folder's own text, with a final separator, through .. and through a link: different
+    // texts for the same folder.
+    std::vector<fs::path> sameFolder = {source, fs::path(source) += "/",
+                                        temp / "inny" / ".." / "zrodlo"};
+#ifndef _WIN32
+    fs::create_directory_symlink(source, temp / "link");
+    sameFolder.push_back(temp / "link");
+#endif
+    for (const fs::path& to : sameFolder) {
         dialog.asked.clear();
         const auto reports = Run(tdNone, {source / "A.REK", source / "B.REK"}, to);
         ASSERT_EQ(dialog.asked.size(), 2u) << to;
