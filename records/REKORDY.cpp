@@ -15,31 +15,32 @@ struct TypeEntry {
 
 using namespace layouts;
 
-// Indexed by type code.
+// Indexed by type code. A type whose record is the same in both editions points both columns
+// at the one layout; tdMagazynID and tdNumXXXX have a size for the check but no layout.
 // clang-format off
 constexpr std::array<TypeEntry, kTypeCount> kTypes{{
-    {"tdNone",         0, nullptr,          nullptr},
-    {"tdSprzedaz",  4642, nullptr,          nullptr},
-    {"tdSpKorekta", 9440, nullptr,          nullptr},
-    {"tdGenerator", 5341, nullptr,          nullptr},
-    {"tdNota",      2254, nullptr,          nullptr},
-    {"tdMagazyn",    463, nullptr,          nullptr},
-    {"tdMagazynID",  205, nullptr,          nullptr},
-    {"tdWyroby",    2075, nullptr,          nullptr},
-    {"tdZam",       4597, nullptr,          nullptr},
-    {"tdReklam",    1680, nullptr,          nullptr},
-    {"tdRuch",      4332, nullptr,          nullptr},
-    {"tdZakup",     3941, nullptr,          nullptr},
-    {"tdKpKw",       611, nullptr,          nullptr},
-    {"tdBanki",      286, nullptr,          nullptr},
-    {"tdOperBanki",  459, nullptr,          nullptr},
-    {"tdRRK",        131, nullptr,          nullptr},
-    {"tdPrzekazy",   300, nullptr,          nullptr},
-    {"tdAdresy",     557, &kAdresyStandard, &kAdresyExport},
-    {"tdKonfig",    3299, nullptr,          nullptr},
-    {"tdNumXXXX",   1368, nullptr,          nullptr},
-    {"tdRemanent",   178, nullptr,          nullptr},
-    {"tdCalyPlik",     0, nullptr,          nullptr},
+    {"tdNone",         0, nullptr,             nullptr},
+    {"tdSprzedaz",  4642, &kSprzedazStandard,  &kSprzedazExport},
+    {"tdSpKorekta", 9440, &kSpKorekta,         &kSpKorekta},
+    {"tdGenerator", 5341, &kGeneratorStandard, &kGeneratorExport},
+    {"tdNota",      2254, &kNota,              &kNota},
+    {"tdMagazyn",    463, &kMagazynStandard,   &kMagazynExport},
+    {"tdMagazynID",  205, nullptr,             nullptr},
+    {"tdWyroby",    2075, &kWyrobyStandard,    &kWyrobyExport},
+    {"tdZam",       4597, &kZam,               &kZam},
+    {"tdReklam",    1680, &kReklam,            &kReklam},
+    {"tdRuch",      4332, &kRuchStandard,      &kRuchExport},
+    {"tdZakup",     3941, &kZakupStandard,     &kZakupExport},
+    {"tdKpKw",       611, &kKpKw,              &kKpKw},
+    {"tdBanki",      286, &kBanki,             &kBanki},
+    {"tdOperBanki",  459, &kOperBanki,         &kOperBanki},
+    {"tdRRK",        131, &kRRK,               &kRRK},
+    {"tdPrzekazy",   300, &kPrzekazy,          &kPrzekazy},
+    {"tdAdresy",     557, &kAdresyStandard,    &kAdresyExport},
+    {"tdKonfig",    3299, &kKonfig,            &kKonfig},
+    {"tdNumXXXX",   1368, nullptr,             nullptr},
+    {"tdRemanent",   178, &kRemanent,          &kRemanent},
+    {"tdCalyPlik",     0, nullptr,             nullptr},
 }};
 // clang-format on
 
