@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "convert/FileError.h"
 #include "convert/FileServices.h"
+#include "convert/Platform.h"
 
 namespace konwpl {
 namespace {
@@ -103,7 +104,8 @@ TEST_F(BatchTest, TheOverwriteQuestionSkipsOnlyItsFile) {
 
     ASSERT_EQ(dialog.asked.size(), 1u);
     EXPECT_EQ(dialog.asked[0].text,
-              "Plik " + (dest / "B.REK").string() + " już istnieje!\rCzy na pewno go nadpisać?!");
+              "Plik " + platform::UpperCasedPath(dest / "B.REK").string() +
+                  " już istnieje!\rCzy na pewno go nadpisać?!");
     EXPECT_EQ(dialog.asked[0].caption, "Pytanie zasadnicze");
     EXPECT_EQ(dialog.asked[0].icon, DialogIcon::Warning);
     EXPECT_EQ(dialog.asked[0].buttons, DialogButtons::YesNo);

@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "convert/FileError.h"
 #include "convert/FileServices.h"
+#include "convert/Platform.h"
 
 namespace konwpl {
 namespace {
@@ -148,7 +149,7 @@ TEST_P(RecordEngineTest, InPlaceWithAnOlderBackupAsksFirst) {
         EXPECT_EQ(scripted.asked[0].buttons, DialogButtons::YesNo);
         EXPECT_EQ(scripted.asked[0].text,
                   "Wykryto isttnienie kopii zapasowej pliku\r" +
-                      (source / "ADRESY.REKtemp08").string() +
+                      (platform::UpperCasedPath(source / "ADRESY.REK") += "temp08").string() +
                       "\rOznacza to, że konwersja była już dokonana na tym pliku."
                       "\rCzy jesteś pewny, że chcesz usunąć istniejącą kopię pliku"
                       "\ri dokonać powtórnej konwersji?");
@@ -197,7 +198,8 @@ TEST_P(RecordEngineTest, AMissingSourceNamesTheFileAndTheReason) {
     } catch (const FileError& error) {
         EXPECT_EQ(
             std::string(error.what()),
-            "Cannot open file " + (source / "ADRESY.REK").string() + ": No such file or directory");
+            "Cannot open file " + platform::UpperCasedPath(source / "ADRESY.REK").string() +
+                ": No such file or directory");
     }
     EXPECT_TRUE(FolderEntries(dest).empty());
 }

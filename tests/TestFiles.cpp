@@ -24,6 +24,14 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     std::error_code ignored;
+#ifdef _WIN32
+    // Windows deletes no file that bears the read-only attribute.
+    for (fs::recursive_directory_iterator it(path_, ignored), end; !ignored && it != end;
+         it.increment(ignored)) {
+        std::error_code unchanged;
+        fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, unchanged);
+    }
+#endif
     fs::remove_all(path_, ignored);
 }
 
