@@ -12,8 +12,13 @@ namespace konwpl::cli {
 
 #ifdef _WIN32
 
+// _isatty is true for every character device, the NUL device included; only a console takes a
+// console mode.
 bool StandardInputIsTerminal() {
-    return _isatty(_fileno(stdin)) != 0;
+    const int input = _fileno(stdin);
+    DWORD mode = 0;
+    return input >= 0 && _isatty(input) != 0 &&
+           GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(input)), &mode) != 0;
 }
 
 void PrepareConsole() {
