@@ -588,7 +588,11 @@ bool Tfrm_Main::eventFilter(QObject* watched, QEvent* event) {
 // whatever the user dragged.
 void Tfrm_Main::ArrangeLists() {
     const int half = pnl_1->width() / 2;
-    spl2->setSizes({half, std::max(0, spl2->width() - spl2->handleWidth() - half)});
+    // The splitter's own width may not be laid out yet when pnl_1 reports its new size (the
+    // first show); the width it is about to get is pnl_7's inside.
+    const int sides =
+        pnl_7->contentsRect().marginsRemoved(pnl_7->layout()->contentsMargins()).width();
+    spl2->setSizes({half, std::max(0, sides - spl2->handleWidth() - half)});
     for (QTableView* list : {lv_1, lv_2}) {
         list->setColumnWidth(kNameColumn, kNameWidth);
         list->setColumnWidth(kSizeColumn, kSizeWidth);

@@ -213,6 +213,8 @@ private slots:
     void startState();
     void buttonRows_data();
     void buttonRows();
+    void keyboardOrder_data();
+    void keyboardOrder();
     void typeButtonReachesBatch_data();
     void typeButtonReachesBatch();
     void secondaryWindows_data();
@@ -347,6 +349,40 @@ void Unit_Main_test::buttonRows() {
         captions << line;
     }
     QCOMPARE(captions, rows);
+}
+
+void Unit_Main_test::keyboardOrder_data() {
+    QTest::addColumn<Edition>("edition");
+    QTest::newRow("standard") << Edition::Standard;
+    QTest::newRow("export") << Edition::Export;
+}
+
+// The source side, the destination side, the selectors, then the buttons row by row.
+void Unit_Main_test::keyboardOrder() {
+    QFETCH(Edition, edition);
+    auto window = NewWindow(edition);
+    QList<QWidget*> expected{window->edt_1,          window->btn_SourceChange,
+                             window->lv_1,           window->edt_2,
+                             window->btn_DestChange, window->btn_1,
+                             window->lv_2,           window->cbb_1,
+                             window->cbb_2};
+    QList<QPushButton*> grid = window->pnl_8->findChildren<QPushButton*>();
+    std::sort(grid.begin(), grid.end(), [](const QPushButton* a, const QPushButton* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (QPushButton* button : grid) {
+        expected << button;
+    }
+
+    QList<QWidget*> order;
+    QWidget* widget = window->edt_1;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) {
+            order << widget;
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != window->edt_1);
+    QCOMPARE(order, expected);
 }
 
 void Unit_Main_test::typeButtonReachesBatch_data() {
@@ -741,6 +777,7 @@ void Unit_Main_test::browseDialogSetsBoxAndRefreshes() {
 
 void Unit_Main_test::resizeArrangesLists() {
     auto window = NewWindow();
+    QCOMPARE(window->pnl_9->width(), window->pnl_1->width() / 2);  // as first shown
     window->lv_2->setColumnWidth(0, 300);
     window->spl2->setSizes({100, 600});
 
