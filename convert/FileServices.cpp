@@ -191,6 +191,10 @@ bool FileExists(const fs::path& path) {
 void RemoveFile(const fs::path& path) {
     std::error_code error;
     if (!Faulted(FileStep::Remove, error)) {
+        // The backup of a read-only file is read-only too; Windows refuses to delete such a
+        // file, though the user has asked for it.
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ignored);
         fs::remove(path, error);
     }
     if (error) {

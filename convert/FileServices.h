@@ -59,7 +59,7 @@ private:
 
 // True when a file (not a folder) stands at `path`.
 bool FileExists(const std::filesystem::path& path);
-// Deletes the file at `path`.
+// Deletes the file at `path`, read-only or not.
 void RemoveFile(const std::filesystem::path& path);
 // Renames `from` to `to`, replacing a file at `to`.
 void MoveFile(const std::filesystem::path& from, const std::filesystem::path& to);

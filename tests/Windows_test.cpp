@@ -72,8 +72,8 @@ DWORD Attributes(const fs::path& path) {
 class HeldOpen {
 public:
     explicit HeldOpen(const fs::path& path)
-        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~HeldOpen() { Release(); }
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
@@ -129,8 +129,8 @@ TEST_F(WindowsTest, TheWholePathIsUpperCased) {
     // letters on the disk, and the new file bears the upper-cased name.
     EXPECT_EQ(Convert("adresy.rek", from, to), 2u);
     EXPECT_EQ(ReadBytes(to / "ADRESY.REK"), AddressFile(2, kA_CP852));
-    EXPECT_EQ(Entries(temp.path()), (std::vector<std::u8string>{u8"cel", u8"cel żółw",
-                                                                 u8"dane ąęł", u8"zrodlo"}));
+    EXPECT_EQ(Entries(temp.path()),
+              (std::vector<std::u8string>{u8"cel", u8"cel żółw", u8"dane ąęł", u8"zrodlo"}));
     EXPECT_EQ(Entries(to), std::vector<std::u8string>{u8"ADRESY.REK"});
 
     // A failure names the file as the engine wrote it.
@@ -138,10 +138,11 @@ TEST_F(WindowsTest, TheWholePathIsUpperCased) {
         Convert("brak.rek", from, to);
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind(
-                      Utf8(u8"Cannot open file " + upperTemp + u8"\\DANE ĄĘŁ\\ŹRÓDŁO\\BRAK.REK: "),
-                      0),
-                  0u)
+        EXPECT_EQ(
+            std::string(error.what())
+                .rfind(Utf8(u8"Cannot open file " + upperTemp + u8"\\DANE ĄĘŁ\\ŹRÓDŁO\\BRAK.REK: "),
+                       0),
+            0u)
             << error.what();
     }
 }
@@ -154,8 +155,7 @@ TEST_F(WindowsTest, SourceAndDestinationThatDifferOnlyInLetterCaseAreInPlace) {
 
     EXPECT_EQ(Convert("adresy.rek", source, upperSource), 3u);
     EXPECT_TRUE(dialog.asked.empty());
-    EXPECT_EQ(Entries(source),
-              (std::vector<std::u8string>{u8"ADRESY.REK", u8"ADRESY.REKtemp08"}));
+    EXPECT_EQ(Entries(source), (std::vector<std::u8string>{u8"ADRESY.REK", u8"ADRESY.REKtemp08"}));
     EXPECT_EQ(ReadBytes(source / "ADRESY.REK"), AddressFile(3, kA_CP852));
     EXPECT_EQ(ReadBytes(source / "ADRESY.REKtemp08"), file);
 
@@ -222,8 +222,8 @@ TEST_F(WindowsTest, ADriveRootAsDestination) {
     WriteBytes(source / name, AddressFile(2));
 
     // Into the root: the destination's folder text is C:\ itself.
-    auto reports = RunBatch({tdAdresy, {source / name}, "C:\\", Edition::Standard}, dialog,
-                            convert);
+    auto reports =
+        RunBatch({tdAdresy, {source / name}, "C:\\", Edition::Standard}, dialog, convert);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].outcome, FileOutcome::Converted);
     EXPECT_TRUE(dialog.asked.empty());
@@ -253,6 +253,17 @@ TEST_F(WindowsTest, AReadOnlySourceConvertsIntoAnotherFolder) {
     EXPECT_EQ(ReadBytes(source / "ADRESY.REK"), file);
     EXPECT_TRUE(Attributes(source / "ADRESY.REK") & FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(Attributes(dest / "ADRESY.REK") & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(WindowsTest, AReadOnlyFileConvertsInPlaceAgain) {
+    WriteBytes(source / "ADRESY.REK", AddressFile(1));
+    ASSERT_TRUE(SetFileAttributesW((source / "ADRESY.REK").c_str(), FILE_ATTRIBUTE_READONLY));
+
+    EXPECT_EQ(Convert("ADRESY.REK", source, source), 1u);
+    // The backup is read-only like its file; Yes to the question deletes it all the same.
+    EXPECT_EQ(Convert("ADRESY.REK", source, source), 1u);
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    EXPECT_EQ(ReadBytes(source / "ADRESY.REKtemp08"), AddressFile(1, kA_CP852));
 }
 
 TEST_F(WindowsTest, AnOldBackupHeldOpenStopsTheConversionAndLosesNothing) {
