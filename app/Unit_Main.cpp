@@ -66,8 +66,18 @@ QString FolderOfText(const QString& text) {
     return text;
 }
 
-// The list is read again only for another folder; a change of the letters A to Z alone keeps it.
+std::filesystem::path PathOf(const QString& text) {
+    return std::filesystem::path(QDir::toNativeSeparators(text).toStdU16String());
+}
+
+// The list is read again only for another folder. A text that differs from the shown folder
+// only in the case of the letters A to Z keeps the list where both name one folder (always so
+// on Windows); where letter case tells folders apart, /data/kv and /data/KV are two folders,
+// and keeping the list would leave the user converting into the one not asked for.
 bool SameFolderText(const QString& a, const QString& b) {
+    if (a == b) {
+        return true;
+    }
     if (a.size() != b.size()) {
         return false;
     }
@@ -79,11 +89,8 @@ bool SameFolderText(const QString& a, const QString& b) {
             return false;
         }
     }
-    return true;
-}
-
-std::filesystem::path PathOf(const QString& text) {
-    return std::filesystem::path(QDir::toNativeSeparators(text).toStdU16String());
+    std::error_code error;
+    return std::filesystem::equivalent(PathOf(a), PathOf(b), error) && !error;
 }
 
 void Colour(QWidget* widget, const QColor& colour) {

@@ -230,6 +230,7 @@ private slots:
     void listKeepsItsFolderWhileParentsAreRead();
     void refreshKeepsListForSameText_data();
     void refreshKeepsListForSameText();
+    void refreshReadsAFolderThatDiffersOnlyInCase();
     void badFolderGivesErrorAndKeepsList_data();
     void badFolderGivesErrorAndKeepsList();
     void enterAppliesFolderBox_data();
@@ -618,7 +619,29 @@ void Unit_Main_test::listKeepsItsFolderWhileParentsAreRead() {
 void Unit_Main_test::refreshKeepsListForSameText_data() {
     QTest::addColumn<bool>("upperCase");
     QTest::newRow("unchanged text") << false;
-    QTest::newRow("letters A to Z in other case") << true;
+    // Where letter case tells folders apart, such a text names another folder (see below).
+    if (QFileInfo::exists(QDir::tempPath().toUpper())) {
+        QTest::newRow("letters A to Z in other case") << true;
+    }
+}
+
+// Where letter case tells folders apart, a text in other case names another folder, and the
+// list shows that one.
+void Unit_Main_test::refreshReadsAFolderThatDiffersOnlyInCase() {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("kv");
+    if (!QDir(folder.path()).mkdir("KV")) {
+        QSKIP("this file system ignores letter case");
+    }
+    WriteFile(folder.filePath("kv/A.REK"), "a");
+    WriteFile(folder.filePath("KV/B.REK"), "b");
+    auto window = NewWindow();
+    Apply(window->edt_2, window->btn_DestChange, folder.filePath("kv"));
+    QVERIFY(WaitForNames(window->lv_2, {"A.REK"}));
+
+    Apply(window->edt_2, window->btn_DestChange, folder.filePath("KV"));
+    QVERIFY(WaitForNames(window->lv_2, {"B.REK"}));
+    QCOMPARE(window->DestinationFolder(), BoxText(folder.filePath("KV")));
 }
 
 // Not read again: the selection stays and the model is not pointed anywhere; the widths are
