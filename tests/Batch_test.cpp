@@ -103,9 +103,8 @@ TEST_F(BatchTest, TheOverwriteQuestionSkipsOnlyItsFile) {
         Run(tdAdresy, {source / "A.REK", source / "B.REK", source / "C.REK"}, dest);
 
     ASSERT_EQ(dialog.asked.size(), 1u);
-    EXPECT_EQ(dialog.asked[0].text,
-              "Plik " + platform::UpperCasedPath(dest / "B.REK").string() +
-                  " już istnieje!\rCzy na pewno go nadpisać?!");
+    EXPECT_EQ(dialog.asked[0].text, "Plik " + platform::UpperCasedPath(dest / "B.REK").string() +
+                                        " już istnieje!\rCzy na pewno go nadpisać?!");
     EXPECT_EQ(dialog.asked[0].caption, "Pytanie zasadnicze");
     EXPECT_EQ(dialog.asked[0].icon, DialogIcon::Warning);
     EXPECT_EQ(dialog.asked[0].buttons, DialogButtons::YesNo);

@@ -196,10 +196,9 @@ TEST_P(RecordEngineTest, AMissingSourceNamesTheFileAndTheReason) {
         Convert(source, dest);
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_EQ(
-            std::string(error.what()),
-            "Cannot open file " + platform::UpperCasedPath(source / "ADRESY.REK").string() +
-                ": No such file or directory");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file " + platform::UpperCasedPath(source / "ADRESY.REK").string() +
+                      ": No such file or directory");
     }
     EXPECT_TRUE(FolderEntries(dest).empty());
 }
