@@ -16,16 +16,6 @@ namespace {
 
 using namespace konwpl;
 
-// What a front end hands the engine: a virtual call per text value, as in konwpl-cli.
-class TableConversion : public ConvertText {
-public:
-    TableConversion(PlCharset from, PlCharset to) : table_(TranslationFor(from, to)) {}
-    void Convert(std::span<std::uint8_t> text) override { Translate(table_, text); }
-
-private:
-    const TranslationTable& table_;
-};
-
 std::vector<std::uint8_t> MazoviaText(std::size_t size) {
     std::string text;
     for (std::size_t i = 0; text.size() < size; ++i) {
@@ -78,7 +68,7 @@ void BM_Record(benchmark::State& state, TTypDokumentu type, Edition edition) {
         fields.push_back({offset, capacity});
         record[offset] = static_cast<std::uint8_t>(capacity * 2 / 3);
     });
-    TableConversion conversion(PlCharset::Mazovia, PlCharset::CP852);
+    FixedConversion conversion(PlCharset::Mazovia, PlCharset::CP852);
     ConvertText& convert = conversion;
     for (auto _ : state) {
         for (const Placed& field : fields) {

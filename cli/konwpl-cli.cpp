@@ -34,16 +34,6 @@ enum ExitStatus : int {
 
 constexpr const char* kProgram = "konwpl-cli";
 
-// The encodings never change during a run, so one table serves every text value.
-class TableConversion : public ConvertText {
-public:
-    TableConversion(PlCharset from, PlCharset to) : table_(TranslationFor(from, to)) {}
-    void Convert(std::span<std::uint8_t> text) override { Translate(table_, text); }
-
-private:
-    const TranslationTable& table_;
-};
-
 CLI::Validator TypeValidator() {
     return CLI::Validator(
         [](const std::string& text) -> std::string {
@@ -174,7 +164,7 @@ int main(int argc, char** argv) {
                                          ? cli::AnswerPolicy::AskUser
                                          : cli::AnswerPolicy::NoInputUser;
     cli::TerminalDialog dialog(policy, std::cin, std::cerr);
-    TableConversion conversion(*cli::ParseCharset(fromText), *cli::ParseCharset(toText));
+    FixedConversion conversion(*cli::ParseCharset(fromText), *cli::ParseCharset(toText));
 
     std::vector<FileReport> reports;
     try {

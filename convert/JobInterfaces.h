@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "charset/PlLetters.h"
+
 namespace konwpl {
 
 enum class DialogIcon { Warning, Error, Question };
@@ -29,6 +31,17 @@ class ConvertText {
 public:
     virtual ~ConvertText() = default;
     virtual void Convert(std::span<std::uint8_t> text) = 0;
+};
+
+// A conversion with one pair of encodings for a whole run, for a front end whose choice cannot
+// change while a batch runs (konwpl-cli, the benchmarks): one table serves every text value.
+class FixedConversion : public ConvertText {
+public:
+    FixedConversion(PlCharset from, PlCharset to) : table_(TranslationFor(from, to)) {}
+    void Convert(std::span<std::uint8_t> text) override { Translate(table_, text); }
+
+private:
+    const TranslationTable& table_;
 };
 
 }  // namespace konwpl

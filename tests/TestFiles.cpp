@@ -79,9 +79,4 @@ DialogAnswer ScriptedDialog::Ask(const std::string& text, const std::string& cap
     return answer;
 }
 
-void FixedConvertText::Convert(std::span<std::uint8_t> text) {
-    ++calls;
-    Translate(TranslationFor(from_, to_), text);
-}
-
 }  // namespace konwpl::testing

@@ -63,10 +63,17 @@ TEST_F(WholeFileTest, RewritesEveryLineBreakAsCrLf) {
 }
 
 TEST_F(WholeFileTest, ACrLfSplitBetweenTwoReadBlocksStaysOneBreak) {
-    Bytes file(kTextBlockBytes - 1, 0x86);
-    file.insert(file.end(), {0x0D, 0x0A, 0x62});
-    Bytes expected(kTextBlockBytes - 1, 0xB9);
-    expected.insert(expected.end(), {0x0D, 0x0A, 0x62, 0x0D, 0x0A});
+    // The CR is the last byte of the first block, the LF the first of the second.
+    Bytes file(kTextBlockBytes + 2, 0x86);
+    file[kTextBlockBytes - 1] = 0x0D;
+    file[kTextBlockBytes] = 0x0A;
+    file[kTextBlockBytes + 1] = 0x62;
+    Bytes expected(kTextBlockBytes + 4, 0xB9);
+    expected[kTextBlockBytes - 1] = 0x0D;
+    expected[kTextBlockBytes] = 0x0A;
+    expected[kTextBlockBytes + 1] = 0x62;
+    expected[kTextBlockBytes + 2] = 0x0D;
+    expected[kTextBlockBytes + 3] = 0x0A;
     EXPECT_EQ(ConvertedText(file), expected);
 }
 
