@@ -19,16 +19,11 @@ namespace {
 fs::path::string_type FolderText(const fs::path& folder) {
     fs::path::string_type text = folder.native();
     const std::size_t rootLength = folder.root_path().native().size();
-    while (text.size() > rootLength &&
-           fs::path::string_type(1, text.back()) ==
-               fs::path::string_type(1, fs::path::preferred_separator)) {
+    // '/' separates on every system, the preferred separator (a backslash on Windows) too.
+    const auto separator = [](auto c) { return c == '/' || c == fs::path::preferred_separator; };
+    while (text.size() > rootLength && separator(text.back())) {
         text.pop_back();
     }
-#ifdef _WIN32
-    while (text.size() > rootLength && text.back() == L'/') {
-        text.pop_back();
-    }
-#endif
     return text;
 }
 
